@@ -3,6 +3,7 @@
 // The equation engine of the grapher: syntax check and encoding, the text-rewriting evaluator
 // and its function terms, the value text and the faults. Keeps no state between calls.
 
+#include "checked.h"         // IWYU pragma: export
 #include "evaluator.h"       // IWYU pragma: export
 #include "faults.h"          // IWYU pragma: export
 #include "function_terms.h"  // IWYU pragma: export

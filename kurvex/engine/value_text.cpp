@@ -2,6 +2,7 @@
 
 #include <locale.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
@@ -77,24 +78,12 @@ std::string PrintInCLocale(const char* format, Args... args) {
     throw OverflowFault();
 }
 
-struct Scientific {
-    bool negative;
-    std::string digits;  // the 18 significant digits
-    int exponent;
-};
-
-Scientific ToScientific(long double value) {
-    const std::string text = PrintInCLocale("%.17Le", value);  // "-d.ddd...de+XX"
-    Scientific result{text[0] == '-', {}, 0};
-    const size_t e = text.find('e');
-    for (size_t i = result.negative ? 1 : 0; i < e; ++i)
-        if (text[i] != '.') result.digits += text[i];
-    result.exponent = std::atoi(text.c_str() + e + 1);
-    return result;
+DecimalDigits ToScientific(long double value) {
+    return RoundToSignificant(value, kSignificant);
 }
 
 // "1E20", "-2.5E21": trailing zeros dropped, no point when no digit follows it.
-std::string ScientificText(const Scientific& s) {
+std::string ScientificText(const DecimalDigits& s) {
     std::string digits = s.digits;
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
     std::string text = s.negative ? "-" : "";
@@ -150,6 +139,18 @@ int DigitCount(uint64_t value) {
 }
 
 }  // namespace
+
+DecimalDigits RoundToSignificant(long double value, int significantDigits) {
+    if (!std::isfinite(value)) ThrowNotFinite(value);
+    const int decimals = std::clamp(significantDigits, 1, 36) - 1;
+    const std::string text = PrintInCLocale("%.*Le", decimals, value);  // "-d.ddd...de+XX"
+    DecimalDigits result{text[0] == '-', {}, 0};
+    const size_t e = text.find('e');
+    for (size_t i = result.negative ? 1 : 0; i < e; ++i)
+        if (text[i] != '.') result.digits += text[i];
+    result.exponent = std::atoi(text.c_str() + e + 1);
+    return result;
+}
 
 std::string FormatValue(long double value) {
     if (!std::isfinite(value)) ThrowNotFinite(value);
@@ -274,7 +275,7 @@ namespace reference {
 std::string FormatValue(long double value) {
     if (!std::isfinite(value)) ThrowNotFinite(value);
     if (std::fabs(value) < 1) return WithoutSignOfZero(PrintInCLocale("%.18Lf", value));
-    const Scientific s = ToScientific(value);
+    const DecimalDigits s = ToScientific(value);
     if (s.exponent >= kSignificant) return ScientificText(s);
     std::string text = PrintInCLocale("%#.*Lf", kSignificant - 1 - s.exponent, value);
     return text + std::string(kDecimals - (text.size() - text.find('.') - 1), '0');

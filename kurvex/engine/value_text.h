@@ -21,6 +21,15 @@ long double ReadOperandText(std::string_view text);
 // raises the conversion fault; a value beyond the extended range raises the overflow fault.
 long double ConvertNumber(std::string_view text);
 
+// A value rounded to a number of significant digits (1 to 36), correctly, halves to even:
+// its sign, exactly that many digits and the decimal exponent of the first one.
+struct DecimalDigits {
+    bool negative;
+    std::string digits;
+    int exponent;
+};
+DecimalDigits RoundToSignificant(long double value, int significantDigits);
+
 // The same conversions done the slow way, through the C library's correctly rounded printf and
 // strtold in the "C" locale. They define the digits the fast versions above must reproduce.
 namespace reference {
