@@ -17,7 +17,7 @@ struct GraphState {
     int AxisRow = 0;
     bool TanCutSeen = false;
 
-    int WindowHeight = 0;    // the screen height the layout used
+    int WindowHeight = 0;     // the screen height the layout used
     int GroupBoxHeight = 78;  // the control band above the pages
 
     // Sizes the store for W samples, all reset.

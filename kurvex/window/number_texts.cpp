@@ -50,17 +50,23 @@ std::string GeneralText(long double value, const std::string& decimalSeparator) 
         .append(d.digits, integerDigits);
 }
 
+// The entry as the engine's conversion reads it: blanks gone, the desktop's separator a ".".
+std::string AsPlainNumber(const std::string& text, const std::string& decimalSeparator) {
+    const std::string_view number = WithoutBlanks(text);
+    if (decimalSeparator.empty() || decimalSeparator == ".") return std::string(number);
+    // A "." is no point where the desktop's separator is another one.
+    if (number.find('.') != std::string_view::npos) throw ConversionFault(text);
+    const size_t separator = number.find(decimalSeparator);
+    if (separator == std::string_view::npos) return std::string(number);
+    std::string plain(number.substr(0, separator));
+    plain += '.';
+    plain += number.substr(separator + decimalSeparator.size());
+    return plain;
+}
+
 long double BoxNumber(const std::string& text, const std::string& decimalSeparator) {
-    std::string number(WithoutBlanks(text));
-    // "." is a point only where the desktop says so; elsewhere it is a stray character.
-    const bool strayPoint = decimalSeparator != "." && number.find('.') != std::string::npos;
-    if (!strayPoint && !decimalSeparator.empty()) {
-        const size_t separator = number.find(decimalSeparator);
-        if (separator != std::string::npos) number.replace(separator, decimalSeparator.size(), ".");
-    }
     try {
-        if (strayPoint) throw ConversionFault(text);
-        return ConvertNumber(number);
+        return ConvertNumber(AsPlainNumber(text, decimalSeparator));
     } catch (const ConversionFault&) {
         throw ConversionFault(text);
     } catch (const OverflowFault&) {

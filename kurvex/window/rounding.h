@@ -16,6 +16,8 @@ inline int64_t Round(long double value) {
 }
 
 // Drops the fraction, toward zero, held at the ends of the 64-bit range like Round.
-inline int64_t Trunc(long double value) { return Round(std::trunc(value)); }
+inline int64_t Trunc(long double value) {
+    return Round(std::trunc(value));
+}
 
 }  // namespace kurvex
