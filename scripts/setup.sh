@@ -23,6 +23,8 @@ packages=(
     # fonts: DejaVu sans/serif/mono, Comic Neue for the drill
     fonts-dejavu-core
     fonts-comic-neue
+    # Liberation Mono, metric-compatible with the monospace face the generator dialog is laid out in
+    fonts-liberation2
     # a locale with a decimal comma, for the tests of number texts
     locales
 )
