@@ -27,6 +27,17 @@ packages=(
     fonts-liberation2
     # a locale with a decimal comma, for the tests of number texts
     locales
+    # packaging: the icons' PNGs are rendered from their SVGs at build time (Qt SVG);
+    # dpkg-shlibdeps fills in the .deb's library dependencies
+    qt6-svg-dev
+    dpkg-dev
+    # validators of the desktop entries and AppStream metainfo
+    desktop-file-utils
+    appstream
+    # end-to-end tests: a real X server, synthetic input, the clipboard
+    xvfb
+    xdotool
+    xclip
 )
 
 if ! command -v dpkg-query >/dev/null 2>&1; then

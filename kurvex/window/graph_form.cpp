@@ -16,6 +16,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <initializer_list>
 #include <optional>
 
 #include "help_text.h"
@@ -66,6 +67,7 @@ TGraphForm::TGraphForm(QSize screenSize, WindowBoxes* boxes)
     setFont(PixelFont(QStringLiteral("DejaVu Sans"), 14));
     Fill(this, kSilver);
     CreateControls();
+    NameControls();
     SetTabOrder();
     FormCreate();
 }
@@ -177,6 +179,34 @@ void TGraphForm::CreateControls() {
     PageControl1->addTab(HelpSheet, QStringLiteral("Help"));
     PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
     PageControl1->setCurrentWidget(HelpSheet);
+}
+
+// What assistive technology announces: each box by the label beside it, each button and
+// choice by its caption, with the hint as the description.
+void TGraphForm::NameControls() {
+    const auto name = [](QWidget* control, const QString& accessibleName) {
+        control->setAccessibleName(accessibleName);
+        control->setAccessibleDescription(control->toolTip());
+    };
+    const auto labelled = [&name](QLineEdit* edit, QLabel* label) {
+        label->setBuddy(edit);
+        name(edit, label->text().trimmed());
+    };
+    labelled(EquationEdit, EquationLabel);
+    labelled(LowLimEdit, LowLimLabel);
+    labelled(HighLimEdit, HighLimLabel);
+    labelled(SpecXEdit, SpecXLabel);
+    labelled(SpecYEdit, SpecYLabel);
+    labelled(MaxXEdit, MaxXLabel);
+    labelled(MaxYEdit, MaxYLabel);
+    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
+             GoButton, ClearButton, ExitButton, UnitsButton, TimesPiButton})
+        name(button, button->text());
+    name(PiRadioGroup, QStringLiteral("Units or times Pi"));
+    name(PageControl1, QStringLiteral("Pages"));
+    name(Image1, QStringLiteral("Graph"));
+    name(TableGrid, QStringLiteral("Table of values"));
+    name(HelpMemo, QStringLiteral("Help"));
 }
 
 void TGraphForm::SetTabOrder() {

@@ -45,6 +45,7 @@ public slots:
 
 private:
     void CreateControls();
+    void NameControls();
     void SetTabOrder();
     void KeepOneTabStopInUnits();
     void FormCreate();

@@ -29,6 +29,8 @@ public:
 int main(int argc, char* argv[]) {
     KurvexApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kurvex"));
+    // The installed desktop entry, by which desktops match the window to its name and icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.kurvex.Kurvex"));
     kurvex::TGraphForm form;
     form.showMaximized();
     return application.exec();

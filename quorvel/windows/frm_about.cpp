@@ -55,6 +55,7 @@ void frmAbout::CreateTexts() {
     picIcon->setObjectName(QStringLiteral("picIcon"));
     twips.Place(picIcon, 240, 240, 540, 540);
     ShowLogo(picIcon);
+    picIcon->setAccessibleName(QString::fromUtf8(kAppTitle));
 
     lblTitle = TextLabel("lblTitle", QString::fromUtf8(kAppTitle), 15.75, this);
     twips.Place(lblTitle, 1050, 240, 3885, 480);

@@ -57,6 +57,7 @@ void frmMain::CreateQuestionControls() {
     fraNumbers = new QGroupBox(this);
     fraNumbers->setObjectName(QStringLiteral("fraNumbers"));
     twips.Place(fraNumbers, 237, 240, 5370, 3601);
+    fraNumbers->setAccessibleName(QStringLiteral("Question"));
 
     lblValueA = FactorLabel("lblValueA", {}, Qt::AlignRight, fraNumbers);
     twips.Place(lblValueA, 720, 240, 1440, 1365);
@@ -75,6 +76,7 @@ void frmMain::CreateAnswerControls() {
     txtAnswer->setCursor(Qt::IBeamCursor);
     txtAnswer->setMaxLength(std::numeric_limits<int>::max());
     twips.Place(txtAnswer, 480, 1815, 2499, 1359);
+    txtAnswer->setAccessibleName(QStringLiteral("Answer"));
 
     btnAnswer = Button("btnAnswer", "Enter Answer", 15.75, fraNumbers);
     btnAnswer->setDefault(true);
@@ -98,6 +100,9 @@ void frmMain::ShowQuestion(Question question) {
     question_ = question;
     lblValueA->setText(QString::number(question.a));
     lblValueB->setText(QString::number(question.b));
+    // Read out with the answer box: the product it asks for.
+    txtAnswer->setAccessibleDescription(lblValueA->text() + QStringLiteral(" X ") +
+                                        lblValueB->text());
 }
 
 void frmMain::btnAnswer_Click() {

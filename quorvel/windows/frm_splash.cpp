@@ -55,6 +55,7 @@ void frmSplash::CreateControls() {
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     twips.Place(imgLogo, 600, 480, 825, 825);
     ShowLogo(imgLogo);
+    imgLogo->setAccessibleName(QString::fromUtf8(kAppTitle));
 
     lblProductName =
         TextLabel("lblProductName", QString::fromUtf8(kAppTitle), JesterFont(27.75, true), Frame1);

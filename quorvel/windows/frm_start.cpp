@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QRadioButton>
 
+#include "accessible_names.h"
 #include "app_info.h"
 #include "drill_messages.h"
 #include "grade_band.h"
@@ -31,16 +32,19 @@ void frmStart::CreateControls() {
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setFont(JesterFont(9.75));
     twips.Place(Frame1, 240, 240, 4575, 1095);
+    Frame1->setAccessibleName(Frame1->title());
 
     OptYoung = new QRadioButton(QStringLiteral("&1st - 3rd Grade"), Frame1);
     OptYoung->setObjectName(QStringLiteral("OptYoung"));
     OptYoung->setFont(JesterFont(9.75, true));
     twips.Place(OptYoung, 360, 360, 1935, 495);
+    NameAfterCaption(OptYoung);
 
     OptOld = new QRadioButton(QStringLiteral("&4th - 6th Grade"), Frame1);
     OptOld->setObjectName(QStringLiteral("OptOld"));
     OptOld->setFont(JesterFont(9.75, true));
     twips.Place(OptOld, 2400, 360, 1935, 495);
+    NameAfterCaption(OptOld);
 
     btnStart = new WrappingButton(QStringLiteral("Start"), this);
     btnStart->setObjectName(QStringLiteral("btnStart"));

@@ -45,6 +45,9 @@ void frmTimeEnd::CreateControls() {
     lblTimeMsg->setObjectName(QStringLiteral("lblTimeMsg"));
     lblTimeMsg->setFont(JesterFont(12));
     lblTimeMsg->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // The message can be selected with the mouse and copied, to keep a record of the time.
+    // It takes the focus only when clicked: the tab order still starts at Start Over.
+    lblTimeMsg->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     BtnStartOver = Button("BtnStartOver", "Start Over", this);
     twips.Place(BtnStartOver, 840, 1680, 1575, 615);
@@ -60,6 +63,7 @@ void frmTimeEnd::MeasureRun(const TimeOfDayClock& clock) {
     state_.sngElapsed = MeasureElapsed(state_.sngStartTime, clock.Now());
     state_.strTimeMsg = ComposeTimeMessage(state_.sngElapsed);
     lblTimeMsg->setText(QString::fromStdString(state_.strTimeMsg));
+    lblTimeMsg->setAccessibleName(lblTimeMsg->text());
 
     const TwipsLayout twips;
     lblTimeMsg->adjustSize();

@@ -13,6 +13,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QString::fromUtf8(quorvel::kAppTitle));
     QApplication::setApplicationVersion(QString::fromStdString(quorvel::VersionNumber()));
     QApplication::setWindowIcon(quorvel::ProgramIcon());
+    // The installed desktop entry, by which desktops match the windows to their name and icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.quorvel.Quorvel"));
     // The drill decides when the program ends: between two windows none may be open.
     QApplication::setQuitOnLastWindowClosed(false);
 

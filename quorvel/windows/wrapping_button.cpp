@@ -3,9 +3,13 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "accessible_names.h"
+
 namespace quorvel {
 
-WrappingButton::WrappingButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {}
+WrappingButton::WrappingButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {
+    NameAfterCaption(this);
+}
 
 void WrappingButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);

@@ -1,8 +1,10 @@
 #include "graph_form.h"
 
 #include <QAbstractItemModel>
+#include <QAccessible>
 #include <QApplication>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -129,6 +131,68 @@ private slots:
         Edit("MaxYEdit")->setFocus();
         QTest::keyClick(Edit("MaxYEdit"), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("UnitsItem"));
+    }
+
+    // Every control that can take the focus tells assistive technology what it is: its own
+    // accessible name, which is also what the accessibility interface reports.
+    void everyFocusableControlHasAnAccessibleName() {
+        QStringList focusable;
+        for (QWidget* widget : form->findChildren<QWidget*>()) {
+            if (widget->focusPolicy() == Qt::NoFocus) continue;
+            focusable << widget->objectName();
+            QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+            QVERIFY2(accessible, qPrintable(widget->objectName()));
+            QCOMPARE(accessible->text(QAccessible::Name), widget->accessibleName());
+        }
+        // Among them: the edit boxes, buttons and units choice, and, by clicking, the table and
+        // the help text.
+        for (const char* control :
+             {"EquationEdit", "SpecXEdit", "LowLimEdit", "HighLimEdit", "GoButton", "SpecYEdit",
+              "MaxXEdit", "MaxYEdit", "UnitsItem", "TimesPiItem", "ClearButton", "ExitButton",
+              "TableGrid", "HelpMemo"})
+            QVERIFY2(focusable.contains(control), control);
+    }
+
+    void boxesAreNamedByTheirLabelsAndDescribedByTheirHints() {
+        QCOMPARE(Edit("EquationEdit")->accessibleName(), QStringLiteral("Equation"));
+        QCOMPARE(Edit("LowLimEdit")->accessibleName(), QStringLiteral("Low X"));
+        QCOMPARE(Edit("HighLimEdit")->accessibleName(), QStringLiteral("High X"));
+        QCOMPARE(Edit("SpecXEdit")->accessibleName(), QStringLiteral("Spec. X"));
+        QCOMPARE(Edit("SpecYEdit")->accessibleName(), QStringLiteral("Spec Y"));
+        QCOMPARE(Edit("MaxXEdit")->accessibleName(), QStringLiteral("MaxX"));
+        QCOMPARE(Edit("MaxYEdit")->accessibleName(), QStringLiteral("MaxY"));
+        QCOMPARE(Edit("LowLimEdit")->accessibleDescription(),
+                 QStringLiteral("Enter the low limit of X required here"));
+        QCOMPARE(Find<QPushButton>("GoButton")->accessibleName(), QStringLiteral("Go"));
+        QCOMPARE(Find<QPushButton>("GoButton")->accessibleDescription(),
+                 QStringLiteral("This starts the calculations"));
+        QCOMPARE(Find<QRadioButton>("TimesPiItem")->accessibleName(), QStringLiteral("Times Pi"));
+        QCOMPARE(Find<QLabel>("MaxYLabel")->buddy(), Edit("MaxYEdit"));
+    }
+
+    // Tab alone reaches every control that the tab order names, and Space presses the buttons.
+    void theKeyboardAloneDrawsAndClears() {
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        Edit("EquationEdit")->setFocus();
+        const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+        QTest::keyClicks(QApplication::focusWidget(), "x");
+        key(Qt::Key_Tab);  // Spec. X
+        key(Qt::Key_Tab);  // Low X
+        QTest::keyClicks(QApplication::focusWidget(), "-1");
+        key(Qt::Key_Tab);  // High X
+        QTest::keyClicks(QApplication::focusWidget(), "1");
+        key(Qt::Key_Tab);  // Go
+        key(Qt::Key_Space);
+        QVERIFY(RedPixels(form->Picture()) > 0);
+        QVERIFY(Edit("MaxYEdit")->text().startsWith("3.14159265358979"));  // times pi
+        for (int i = 0; i < 5; ++i) key(Qt::Key_Tab);  // results, units choice, Clear
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("ClearButton"));
+        key(Qt::Key_Space);
+        QCOMPARE(NonWhitePixels(form->Picture()), 0);
+        QVERIFY(boxes.messages.isEmpty() && boxes.errors.isEmpty());
     }
 
     void goComputesReportsAndLists() {
