@@ -51,12 +51,12 @@ read -r width height < <(window_size "$window")
 note "typing the equation and the limits, pressing Go"
 click "$window" $((W / 4 * scale)) $((26 * scale)) # into the equation box
 type_text 'sin(x)'
-press Tab Tab # Spec. X stays empty
+press Tab Tab # the specific X stays empty
 type_text '-2'
 press Tab
 type_text '2'
 press Tab space # Go
-press Tab Tab   # Spec Y, then MaxX
+press Tab Tab   # the specific Y, then MaxX
 max_x=$(copy_to_clipboard ctrl+a ctrl+c)
 press Tab
 max_y=$(copy_to_clipboard ctrl+a ctrl+c)

