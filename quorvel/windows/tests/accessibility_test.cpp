@@ -11,14 +11,8 @@
 #include <QSet>
 #include <QtTest>
 
-#include "fake_launcher.h"
-#include "fake_registry.h"
-#include "frm_about.h"
-#include "frm_main.h"
-#include "frm_splash.h"
-#include "frm_start.h"
-#include "frm_time_end.h"
 #include "window_test_doubles.h"
+#include "windows_by_name.h"
 
 using namespace quorvel;
 
@@ -26,21 +20,14 @@ class AccessibilityTest : public QObject {
     Q_OBJECT
 
 private:
-    DrillState state;
-    FakeClock clock;
-    RecordingBoxes boxes;
-    FakeLauncher launcher;
-    FakeRegistry registry;
+    WindowsByName windows;
+    DrillState& state = windows.state;
+    FakeClock& clock = windows.clock;
     QPointer<QWidget> window;
 
     void Open(const QString& name) {
-        state.intTopFactor = 5;
         clock.Set(10, 1, 7);
-        if (name == "frmStart") window = new frmStart(state, clock, boxes);
-        if (name == "frmMain") window = new frmMain(state, boxes, launcher);
-        if (name == "frmTimeEnd") window = new frmTimeEnd(state, clock, boxes);
-        if (name == "frmAbout") window = new frmAbout(nullptr, boxes, registry, launcher);
-        if (name == "frmSplash") window = new frmSplash;
+        window = windows.Create(name);
         QVERIFY2(window, qPrintable(name));
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -83,9 +70,9 @@ private slots:
         clock = {};
         clock.Set(10, 0, 0);
         state.sngStartTime = static_cast<float>(clock.now);
-        boxes = {};
-        launcher = {};
-        registry = {};
+        windows.boxes = {};
+        windows.launcher = {};
+        windows.registry = {};
     }
     void cleanup() {
         delete window.data();

@@ -9,14 +9,8 @@
 #include <QScreen>
 #include <QtTest>
 
-#include "fake_launcher.h"
-#include "fake_registry.h"
-#include "frm_about.h"
-#include "frm_main.h"
-#include "frm_splash.h"
-#include "frm_start.h"
-#include "frm_time_end.h"
 #include "window_test_doubles.h"
+#include "windows_by_name.h"
 
 using namespace quorvel;
 
@@ -33,20 +27,13 @@ class HighDpiTest : public QObject {
     Q_OBJECT
 
 private:
-    DrillState state;
-    FakeClock clock;
-    RecordingBoxes boxes;
-    FakeLauncher launcher;
-    FakeRegistry registry;
+    WindowsByName windows;
+    DrillState& state = windows.state;
+    FakeClock& clock = windows.clock;
     QPointer<QWidget> window;
 
     void Open(const QString& name) {
-        state.intTopFactor = 5;
-        if (name == "frmStart") window = new frmStart(state, clock, boxes);
-        if (name == "frmMain") window = new frmMain(state, boxes, launcher);
-        if (name == "frmTimeEnd") window = new frmTimeEnd(state, clock, boxes);
-        if (name == "frmAbout") window = new frmAbout(nullptr, boxes, registry, launcher);
-        if (name == "frmSplash") window = new frmSplash;
+        window = windows.Create(name);
         QVERIFY2(window, qPrintable(name));
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
