@@ -15,6 +15,8 @@ CumulatorWinC::CumulatorWinC(QWidget* parent, const char* text, const char* appN
     : RandomizeC(services.engine), QPlainTextEdit(parent), services_(services), appName_(appName) {
     setObjectName(QStringLiteral("CumulatorWinC"));
     setProperty("controlId", kControlId);
+    // Read out by the window's caption, without the spaces that pad it.
+    setAccessibleName(QString::fromLatin1(appName).trimmed());
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setPlainText(textFromEngine(text));

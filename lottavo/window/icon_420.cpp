@@ -1,7 +1,9 @@
 #include "icon_420.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
 #include <array>
 
 namespace lottavo {
@@ -37,21 +39,60 @@ void drawDie(QPainter& painter) {
     for (const QPointF& pip : pips) painter.drawEllipse(pip, 2.8, 2.8);
 }
 
-}  // namespace
-
-QImage icon420Image() {
-    QImage image(kIcon420Size, kIcon420Size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
+// Paints the icon into target, scaled from its 64-unit grid.
+void drawIcon420(QPainter& painter, const QRectF& target) {
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / kIcon420Size, target.height() / kIcon420Size);
     drawGround(painter);
     drawSheet(painter);
     drawDie(painter);
+    painter.restore();
+}
+
+QImage paintedImage(const QSize& pixels) {
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    drawIcon420(painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    return image;
+}
+
+class Icon420EngineC : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        drawIcon420(*painter, squareIn(rect));
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::min(size.width(), size.height());
+        if (side <= 0) return {};
+        return QPixmap::fromImage(paintedImage({side, side}));
+    }
+
+    QIconEngine* clone() const override { return new Icon420EngineC; }
+    QString key() const override { return QStringLiteral("lottavo-icon-420"); }
+
+private:
+    static QRectF squareIn(const QRect& rect) {
+        const int side = std::min(rect.width(), rect.height());
+        return {rect.x() + (rect.width() - side) / 2.0, rect.y() + (rect.height() - side) / 2.0,
+                qreal(side), qreal(side)};
+    }
+};
+
+}  // namespace
+
+QImage icon420Image(qreal devicePixelRatio) {
+    const int side = qRound(kIcon420Size * devicePixelRatio);
+    QImage image = paintedImage({side, side});
+    image.setDevicePixelRatio(devicePixelRatio);
     return image;
 }
 
 QIcon icon420() {
-    return QIcon(QPixmap::fromImage(icon420Image()));
+    return QIcon(new Icon420EngineC);
 }
 
 }  // namespace lottavo

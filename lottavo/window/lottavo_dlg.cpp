@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <cerrno>
 
+#include "accessible_names.h"
 #include "box_styles.h"
 #include "dialog_404.h"
 #include "dialog_builder.h"
@@ -55,6 +56,7 @@ void LottavoDlgC::buildFromTemplate() {
     client_->setFont(templateFont(dialog));
     const DialogBaseUnitsC base = baseUnitsOf(QFontMetrics(client_->font()));
     controls_ = buildControls(dialog, client_, base);
+    nameControlsForAssistiveTechnology(controls_);
     applyDialogColours(client_, controls_);
 
     const QSize clientSize = toPixels(dialog.size, base);

@@ -52,6 +52,8 @@ int main(int argc, char* argv[]) {
     // The run ends when Quit has closed the generator's frame, not with the last window.
     QApplication::setQuitOnLastWindowClosed(false);
     applyVersionInfo();
+    // Lets the desktop match the windows with the installed desktop entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.lottavo.Lottavo"));
 
     const TestHookE hook = testHookFromEnvironment();
     const AppServicesC services = appServices(hook);

@@ -29,10 +29,8 @@ private:
 private slots:
     void init() {
         rig = std::make_unique<WindowRigC>();
-        dlg = std::make_unique<LottavoDlgC>(nullptr, rig->services());
-        dlg->show();
-        QApplication::setActiveWindow(dlg.get());
-        QVERIFY(QTest::qWaitForWindowActive(dlg.get()));
+        dlg = activeDialog(*rig);
+        QVERIFY(dlg != nullptr);
     }
     void cleanup() {
         dlg.reset();

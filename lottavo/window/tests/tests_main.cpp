@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
     int failed = 0;
     for (auto* run :
          {runResourcesTests, runDialogLayoutTests, runQtServicesTests, runGeneratorDialogTests,
-          runCumulatorTests, runAppShellTests, runProgramExitTests}) {
+          runCumulatorTests, runAccessibilityTests, runAppShellTests, runProgramExitTests}) {
         failed += run(argc, argv);
     }
     return failed == 0 ? 0 : 1;

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+#include <QtTest>
 #include <cerrno>
 #include <functional>
 #include <memory>
@@ -18,6 +19,7 @@
 #include "engine_doubles.h"
 #include "err_handler.h"
 #include "file_dialog.h"
+#include "lottavo_dlg.h"
 #include "qt_clipboard.h"
 
 namespace lottavo {
@@ -67,6 +69,15 @@ struct WindowRigC {
     LimitedMemoryC memory;
     RecordingFileDialogC fileDialog;
 };
+
+// A generator dialog on the rig's services, shown and active; null if it never became active.
+inline std::unique_ptr<LottavoDlgC> activeDialog(WindowRigC& rig) {
+    auto dlg = std::make_unique<LottavoDlgC>(nullptr, rig.services());
+    dlg->show();
+    QApplication::setActiveWindow(dlg.get());
+    if (!QTest::qWaitForWindowActive(dlg.get())) return nullptr;
+    return dlg;
+}
 
 // The first widget of type T inside a visible top-level window, or null.
 template <typename T>
