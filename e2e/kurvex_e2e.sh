@@ -10,12 +10,7 @@
 # Last, Exit through the keyboard ends the program.
 set -euo pipefail
 
-prefix=$1
-SHOTS=$2
-PROBE=$3
-scale=$4
-source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
-mkdir -p "$SHOTS"
+source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh" "$@"
 name=kurvex-ratio$scale
 
 # At ratio 2 the screen is 1024 x 768 device-independent pixels, the size the window is laid
@@ -41,8 +36,7 @@ half=$((W / 2))
 if ((W % 2 == 1 && half % 2 == 1)); then half=$((half + 1)); fi # halves round to even
 zero_column=$half
 
-note "starting $prefix/bin/kurvex at device pixel ratio $scale"
-start_program "$SHOTS/$name.log" env QT_SCALE_FACTOR="$scale" "$prefix/bin/kurvex"
+start_program kurvex
 window=$(wait_for_window '^Kurvex$' 60)
 read -r width height < <(window_size "$window")
 [[ $width -eq $((W * scale)) && $height -eq $((logical_height * scale)) ]] ||

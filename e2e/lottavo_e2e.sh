@@ -1,27 +1,27 @@
 #!/usr/bin/env bash
-# lottavo_e2e.sh <install prefix> <screenshot folder> <screen_probe>
+# lottavo_e2e.sh <install prefix> <screenshot folder> <screen_probe> <device pixel ratio 1|2>
 #
-# Lottavo as a person uses it, on its own X server, with the keyboard: Generate (Enter) and
-# close the list's box, Copy and keep the list from the clipboard, Generate and Copy a second
-# list, then Quit, which opens the cumulative list window; its menu saves the lists through
-# the save dialog and exits. The saved file must hold exactly the header line and the two
-# copied lists under their numbered headers, with bare line feeds; each list must be 16
-# values numbered from 00 whose decimal and hexadecimal forms agree.
+# Lottavo as a person uses it, on its own X server at the device pixel ratio given, with the
+# keyboard: Generate (Enter) and close the list's box, Copy and keep the list from the
+# clipboard, Generate and Copy a second list, then Quit, which opens the cumulative list
+# window; its menu saves the lists through the save dialog and exits. The generator must keep
+# its width in dialog units; the saved file must hold exactly the header line and the two
+# copied lists under their numbered headers, with bare line feeds; each list must be 16 values
+# numbered from 00 whose decimal and hexadecimal forms agree.
 set -euo pipefail
 
-prefix=$1
-SHOTS=$2
-PROBE=$3
-source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
-mkdir -p "$SHOTS"
-name=lottavo
+source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh" "$@"
+name=lottavo-ratio$scale
 
 start_x_server 1280x1024 "$SHOTS/$name-xvfb.log"
 work=$x_session_dir
 
-note "starting $prefix/bin/lottavo"
-start_program "$SHOTS/$name.log" "$prefix/bin/lottavo"
+start_program lottavo
 generator=$(wait_for_window 'Random Integer Generator' 60)
+# 240 dialog units across at 10 pixels to 4 units, and the dialog frame on both sides: 606
+# device-independent pixels, each <ratio> screen pixels wide.
+read -r width _ < <(window_size "$generator")
+((width == 606 * scale)) || fail "the generator is $width pixels wide, expected $((606 * scale))"
 focus "$generator"
 screenshot "$generator" "$name-generator" >/dev/null
 

@@ -10,12 +10,7 @@
 # at ratio 2 on twice as many screen pixels.
 set -euo pipefail
 
-prefix=$1
-SHOTS=$2
-PROBE=$3
-scale=$4
-source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
-mkdir -p "$SHOTS"
+source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh" "$@"
 name=quorvel-ratio$scale
 
 start_x_server 1280x1024 "$SHOTS/$name-xvfb.log"
@@ -32,8 +27,7 @@ expect_size() {
         fail "the $2 is ${width}x$height pixels, expected $(px "$3")x$(px "$4")"
 }
 
-note "starting $prefix/bin/quorvel at device pixel ratio $scale"
-start_program "$SHOTS/$name.log" env QT_SCALE_FACTOR="$scale" "$prefix/bin/quorvel"
+start_program quorvel
 grade_window=$(wait_for_window '^Quorvel$' 60)
 expect_size "$grade_window" "grade window" 5070 2295
 

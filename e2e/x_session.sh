@@ -3,8 +3,15 @@
 # and take screenshots (screen_probe). Every wait polls against a deadline, in steps of a tenth
 # of a second; nothing sleeps for a fixed long time.
 #
-# The script that sources this sets SHOTS (folder for screenshots and logs) and PROBE (the
-# screen_probe program) first.
+# Sourced with the script's own arguments:
+#   <install prefix> <screenshot folder> <screen_probe> [device pixel ratio, 1 when not given]
+# which become prefix, SHOTS, PROBE and scale; the screenshot folder is made here.
+
+prefix=$1
+SHOTS=$2
+PROBE=$3
+scale=${4:-1}
+mkdir -p "$SHOTS"
 
 E2E_STEP=0.1
 
@@ -51,12 +58,13 @@ start_x_server() {
     note "Xvfb on $DISPLAY, $(xdotool getdisplaygeometry)"
 }
 
-# start_program <log file> <command...>: starts a program of the installed tree on the X
-# server, with Qt on X11 (the test suite runs Qt offscreen) and a fixed locale.
+# start_program <name>: starts bin/<name> of the installed tree on the X server at the device
+# pixel ratio given, with Qt on X11 (the test suite runs Qt offscreen) and a fixed locale; its
+# output goes to $SHOTS/<log name>.log, the log name being $name where the script sets one.
 start_program() {
-    local log=$1
-    shift
-    env QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8 "$@" >"$log" 2>&1 &
+    note "starting $prefix/bin/$1 at device pixel ratio $scale"
+    env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" LANG=C.UTF-8 LC_ALL=C.UTF-8 \
+        "$prefix/bin/$1" >"$SHOTS/${name:-$1}.log" 2>&1 &
     program_pid=$!
 }
 
