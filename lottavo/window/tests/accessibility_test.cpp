@@ -59,25 +59,15 @@ QStringList accessibleNames(const QList<QWidget*>& controls) {
 
 }  // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public QObject, private ActiveDialogFixtureC {
     Q_OBJECT
 
 private:
-    std::unique_ptr<WindowRigC> rig;
-    std::unique_ptr<LottavoDlgC> dlg;
-
     QWidget* control(const char* name) { return dlg->findChild<QWidget*>(name); }
 
 private slots:
-    void init() {
-        rig = std::make_unique<WindowRigC>();
-        dlg = activeDialog(*rig);
-        QVERIFY(dlg != nullptr);
-    }
-    void cleanup() {
-        dlg.reset();
-        rig.reset();
-    }
+    void init() { QVERIFY(open()); }
+    void cleanup() { close(); }
 
     void everyDialogControlHasAnAccessibleName() {
         QCOMPARE(accessibleNames(focusableIn(dlg.get(), Qt::ClickFocus)),

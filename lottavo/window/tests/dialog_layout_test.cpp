@@ -16,26 +16,16 @@
 
 using namespace lottavo;
 
-class DialogLayoutTest : public QObject {
+class DialogLayoutTest : public QObject, private ActiveDialogFixtureC {
     Q_OBJECT
 
 private:
-    std::unique_ptr<WindowRigC> rig;
-    std::unique_ptr<LottavoDlgC> dlg;
-
     QWidget* control(const QString& name) { return dlg->findChild<QWidget*>(name); }
     QWidget* client() { return control(QStringLiteral("client")); }
 
 private slots:
-    void init() {
-        rig = std::make_unique<WindowRigC>();
-        dlg = activeDialog(*rig);
-        QVERIFY(dlg != nullptr);
-    }
-    void cleanup() {
-        dlg.reset();
-        rig.reset();
-    }
+    void init() { QVERIFY(open()); }
+    void cleanup() { close(); }
 
     void mulDivRoundsHalvesAwayFromZero_data() {
         QTest::addColumn<int>("value");

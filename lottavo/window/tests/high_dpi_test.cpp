@@ -14,23 +14,12 @@
 
 using namespace lottavo;
 
-class HighDpiTest : public QObject {
+class HighDpiTest : public QObject, private ActiveDialogFixtureC {
     Q_OBJECT
 
-private:
-    std::unique_ptr<WindowRigC> rig;
-    std::unique_ptr<LottavoDlgC> dlg;
-
 private slots:
-    void init() {
-        rig = std::make_unique<WindowRigC>();
-        dlg = activeDialog(*rig);
-        QVERIFY(dlg != nullptr);
-    }
-    void cleanup() {
-        dlg.reset();
-        rig.reset();
-    }
+    void init() { QVERIFY(open()); }
+    void cleanup() { close(); }
 
     void runsAtDevicePixelRatioTwo() {
         QCOMPARE(qApp->devicePixelRatio(), 2.0);

@@ -79,6 +79,23 @@ inline std::unique_ptr<LottavoDlgC> activeDialog(WindowRigC& rig) {
     return dlg;
 }
 
+// For test classes that want a fresh rig and an active dialog on it in every test: open() in
+// init(), close() in cleanup().
+struct ActiveDialogFixtureC {
+    bool open() {
+        rig = std::make_unique<WindowRigC>();
+        dlg = activeDialog(*rig);
+        return dlg != nullptr;
+    }
+    void close() {
+        dlg.reset();
+        rig.reset();
+    }
+
+    std::unique_ptr<WindowRigC> rig;
+    std::unique_ptr<LottavoDlgC> dlg;
+};
+
 // The first widget of type T inside a visible top-level window, or null.
 template <typename T>
 T* findInTopLevels() {
